@@ -1,0 +1,35 @@
+#include "platform/dialogs.h"
+
+#include <cstdio>
+
+#include "core/text.h"
+
+namespace qm::platform {
+
+namespace {
+
+// Used before the window system is up: the user still sees the message in the
+// terminal the program was started from.
+class StandardErrorDialogs final : public Dialogs {
+public:
+    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
+                              MessageButtons buttons) override {
+        std::string line = Cp1252ToUtf8(title + ": " + text);
+        for (char& c : line) {
+            if (c == '\r') c = '\n';
+        }
+        std::fprintf(stderr, "%s\n", line.c_str());
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+    }
+};
+
+StandardErrorDialogs g_fallback;
+Dialogs* g_installed = nullptr;
+
+}  // namespace
+
+Dialogs& SystemDialogs() { return g_installed ? *g_installed : g_fallback; }
+
+void InstallDialogs(Dialogs* dialogs) { g_installed = dialogs; }
+
+}  // namespace qm::platform

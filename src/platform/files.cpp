@@ -12,6 +12,7 @@ namespace qm::platform {
 
 namespace {
 
+int g_failSkip = 0;
 int g_failCount = 0;
 int g_failError = 0;
 
@@ -112,12 +113,15 @@ FileAccess ProbeFileAccess(const std::string& path) {
 
 FileResult ReadWholeFile(const std::string& path, std::string& content) {
     content.clear();
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a pipe or device in the file's place cannot hang
+    // the program; only regular files are read.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid()) return FileResult::Failure(errno);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return FileResult::Failure(errno);
     if (S_ISDIR(info.st_mode)) return FileResult::Failure(EISDIR);
-    if (S_ISREG(info.st_mode) && info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
+    if (!S_ISREG(info.st_mode)) return FileResult::Failure(EINVAL);
+    if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -134,7 +138,9 @@ FileResult ReadWholeFile(const std::string& path, std::string& content) {
 }
 
 FileResult ReplaceFile(const std::string& path, const std::string& content) {
-    if (g_failCount > 0) {
+    if (g_failSkip > 0) {
+        --g_failSkip;
+    } else if (g_failCount > 0) {
         --g_failCount;
         return FileResult::Failure(g_failError);
     }
@@ -143,6 +149,8 @@ FileResult ReplaceFile(const std::string& path, const std::string& content) {
     bool existed = ::stat(path.c_str(), &old) == 0;
     if (existed) {
         if (S_ISDIR(old.st_mode)) return FileResult::Failure(EISDIR);
+        // A file the user made read-only is never replaced.
+        if (ProbeFileAccess(path) != FileAccess::ReadWrite) return FileResult::Failure(EACCES);
         mode = old.st_mode & 07777;
     } else {
         mode_t mask = ::umask(0);
@@ -179,7 +187,7 @@ FileResult CopyFileReplacing(const std::string& from, const std::string& to) {
 }
 
 FileResult CreateFileIfMissing(const std::string& path) {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (!fd.valid()) return FileResult::Failure(errno);
     return FileResult::Success();
 }
@@ -197,7 +205,8 @@ std::optional<std::vector<std::string>> ListFolder(const std::string& folder, co
 
 bool CreateFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
-void FailNextReplacements(int count, int error) {
+void FailNextReplacements(int count, int error, int skip) {
+    g_failSkip = skip;
     g_failCount = count;
     g_failError = error;
 }

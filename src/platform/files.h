@@ -30,13 +30,15 @@ FileAccess ProbeFileAccess(const std::string& path);
 // True when a regular file (or a link to one) exists at the path.
 bool IsRegularFile(const std::string& path);
 
-// Reads the whole file into `content`.
+// Reads the whole regular file into `content`; anything else (a folder, a
+// pipe) fails without waiting.
 FileResult ReadWholeFile(const std::string& path, std::string& content);
 
 // Replaces the file's content with `content` so that at no moment is the file
 // missing or partial: the bytes go to a temporary file in the same folder,
 // which is flushed to disk and renamed over the file. An existing file keeps
-// its permissions. On failure the old file is untouched.
+// its permissions; a read-only one is not replaced (EACCES). On failure the
+// old file is untouched.
 FileResult ReplaceFile(const std::string& path, const std::string& content);
 
 // Copies `from` over `to` by the same safe replacement.
@@ -54,8 +56,9 @@ std::optional<std::vector<std::string>> ListFolder(const std::string& folder,
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::string& path);
 
-// Test seam: the next `count` calls of ReplaceFile fail with `error` before
-// anything is written, as a full disk or a folder refusing new files would.
-void FailNextReplacements(int count, int error);
+// Test seam: after `skip` calls that work, the next `count` calls of
+// ReplaceFile fail with `error` before anything is written, as a full disk or
+// a folder refusing new files would.
+void FailNextReplacements(int count, int error, int skip = 0);
 
 }  // namespace qm::platform

@@ -1,11 +1,13 @@
 #include "core/startup.h"
 
+#include "addressbook/address_book.h"
 #include "core/app_state.h"
 #include "core/book_settings.h"
 #include "core/file_in_folder.h"
 #include "core/settings_file.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "zip/zip_table.h"
 
 namespace qm {
 
@@ -67,6 +69,17 @@ std::string StartProgramSettings() {
     }
     file.CloseSettings();
     return lastCheckValue;
+}
+
+}  // namespace qm
+
+namespace qm {
+
+void StartProgramData() {
+    LoadAddressBook();
+    LoadZipTable();
+    Store().CurrentRecord = -1;
+    Store().NewEntryFlag = false;
 }
 
 }  // namespace qm

@@ -23,4 +23,8 @@ void PrepareDataFolder(const std::string& folder);
 // "LastCheckValue" text for the update reminder.
 std::string StartProgramSettings();
 
+// Start-up after the window is built: loads the current address book and the
+// ZIP code database, and clears the record selection.
+void StartProgramData();
+
 }  // namespace qm

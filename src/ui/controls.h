@@ -1,0 +1,73 @@
+// The numbers of the main window's controls and commands. Controls and
+// commands share one number space.
+#pragma once
+
+namespace qm {
+
+enum ControlId : int {
+    LogoBox = 0,
+    SenderNameField = 1,
+    SenderStreetField = 2,
+    SenderCityStateZipField = 3,
+    AddresseeNameField = 5,
+    AddresseeStreetField = 6,
+    AddresseeSuiteField = 7,
+    AddresseeCityField = 8,
+    AddresseeStateField = 9,
+    AddresseeZipField = 10,
+    PrinterList = 11,
+    PrintButton = 12,
+    SearchButton = 13,
+    ClearButton = 14,
+    SaveButton = 15,
+    DeleteButton = 16,
+    ToLabel = 19,
+    VerticalLocationsLabel = 20,
+    HorizontalLocationsLabel = 21,
+    SenderColumnLabel = 22,
+    AddresseeColumnLabel = 23,
+    PrinterLabel = 25,
+    SenderVerticalField = 26,
+    SenderHorizontalField = 27,
+    AddresseeVerticalField = 28,
+    AddresseeHorizontalField = 29,
+    NameHintLabel = 32,
+    StreetHintLabel = 33,
+    SuiteHintLabel = 34,
+    CityStateZipHintLabel = 35,
+    HintLine = 36,
+    SenderFontButton = 52,
+    ToFontButton = 53,
+    ToFontSample = 61,
+    SenderFontSample = 62,
+    BookPathLine = 66,
+    CopiesLabel = 68,
+    LogoHint = 69,
+    CopiesField = 71,
+};
+
+enum CommandId : int {
+    MenuNew = 39,
+    MenuLoad = 40,
+    MenuSave = 41,
+    MenuQuit = 42,
+    MenuCut = 43,
+    MenuCopy = 44,
+    MenuPaste = 45,
+    MenuSetSenderFont = 46,
+    MenuSetToFont = 47,
+    MenuCheckUpdates = 48,
+    MenuAbout = 51,
+    MenuPrint = 54,
+    MenuPrintPreview = 55,
+    MenuDisableZipLookup = 58,
+    KeyEscape = 100,
+    KeyF1 = 1000,
+    KeyF2 = 2000,
+    KeyF3 = 3000,
+    KeyF4 = 4000,
+    KeyF6 = 6000,
+    KeyF8 = 8000,
+};
+
+}  // namespace qm

@@ -254,7 +254,12 @@ void AddMenu(int window, const std::string& title, const std::vector<MenuEntry>&
         QAction* action = menu->addAction(ToQt(e.text));
         action->setCheckable(e.checkable);
         const int number = e.number;
-        QObject::connect(action, &QAction::triggered, [window, number] { Post(EventKind::Command, window, number); });
+        // Qt flips a check mark when the item is chosen; here the program
+        // alone sets it, so the flip is undone before the command is posted.
+        QObject::connect(action, &QAction::triggered, [window, number, action](bool checked) {
+            if (action->isCheckable()) action->setChecked(!checked);
+            Post(EventKind::Command, window, number);
+        });
         w->menuActions[number] = action;
     }
     // The menu bar takes its height from the client area.

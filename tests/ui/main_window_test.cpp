@@ -131,3 +131,173 @@ TEST_F(MainWindowTest, FirstStartWritesTheSettingsAndFocusesTheSenderName) {
 
 }  // namespace
 }  // namespace qm
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "print/fonts.h"
+#include "zip/zip_table.h"
+
+namespace qm {
+namespace {
+
+// Raw events, without running them through the dispatch table.
+std::vector<platform::Event> TakeEvents() {
+    std::vector<platform::Event> events;
+    platform::Event e;
+    while (platform::PollEvent(e)) events.push_back(e);
+    return events;
+}
+
+std::vector<int> CommandNumbers(const std::vector<platform::Event>& events) {
+    std::vector<int> numbers;
+    for (const platform::Event& e : events) {
+        if (e.kind == platform::EventKind::Command) numbers.push_back(e.number);
+    }
+    return numbers;
+}
+
+TEST_F(MainWindowTest, TabRunsThroughTheSenderThenTheAddresseeWithZipBeforeCity) {
+    Start();
+    Focus(SenderNameField);
+    std::vector<int> order{platform::FocusedControl(MainWindow())};
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Pump();
+        order.push_back(platform::FocusedControl(MainWindow()));
+    }
+    EXPECT_EQ(order, (std::vector<int>{SenderNameField, SenderStreetField, SenderCityStateZipField, AddresseeNameField,
+                                       AddresseeStreetField, AddresseeSuiteField, AddresseeZipField,
+                                       AddresseeCityField, AddresseeStateField, PrinterList}));
+}
+
+TEST_F(MainWindowTest, MenusToolbarAndShortcutsSendTheirNumbers) {
+    Start();
+    TakeEvents();
+    struct MenuRow {
+        const char* title;
+        std::vector<std::string> items;  // "-" for a separator
+        std::vector<int> numbers;
+    };
+    const MenuRow menus[] = {
+        {"File", {"&New", "&Load", "&Save", "-", "&Print", "Print Preview", "-", "&Quit"}, {39, 40, 41, 54, 55, 42}},
+        {"Edit", {"Cut", "Copy", "Paste", "-", "Set Sender Font", "Set To Font"}, {43, 44, 45, 46, 47}},
+        {"Options", {"Disable Zipcode Lookup"}, {58}},
+        {"Help", {"Check for Updates", "About"}, {48, 51}},
+    };
+    QList<QAction*> bar = platform::MenuBarOf(MainWindow())->actions();
+    ASSERT_EQ(bar.size(), 4);
+    for (int m = 0; m < 4; ++m) {
+        EXPECT_EQ(bar[m]->text().toStdString(), menus[m].title);
+        std::vector<std::string> items;
+        for (QAction* action : bar[m]->menu()->actions()) {
+            items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+            if (!action->isSeparator()) action->trigger();
+        }
+        EXPECT_EQ(items, menus[m].items);
+        EXPECT_EQ(CommandNumbers(TakeEvents()), menus[m].numbers) << menus[m].title;
+    }
+    EXPECT_TRUE(platform::MenuAction(MainWindow(), MenuDisableZipLookup)->isCheckable());
+
+    std::vector<std::string> tips;
+    for (QAction* action : platform::ToolbarOf(MainWindow())->actions()) {
+        if (action->isSeparator()) {
+            tips.push_back("-");
+            continue;
+        }
+        EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        tips.push_back(action->toolTip().toStdString());
+        action->trigger();
+    }
+    EXPECT_EQ(tips, (std::vector<std::string>{"New Addressbook", "Load Addressbook", "Save Addresses", "-", "Print",
+                                              "Print Preview", "-", "Cut", "Copy", "Paste", "-", "Help"}));
+    EXPECT_EQ(CommandNumbers(TakeEvents()), (std::vector<int>{39, 40, 41, 54, 55, 43, 44, 45, 51}));
+    EXPECT_GE(platform::ToolbarOf(MainWindow())->geometry().bottom(), 0);
+    EXPECT_LT(platform::ToolbarOf(MainWindow())->geometry().bottom(), 32);  // above every control
+
+    Focus(AddresseeNameField);
+    TakeEvents();
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F6, Qt::Key_F8}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    EXPECT_EQ(CommandNumbers(TakeEvents()), (std::vector<int>{100, 1000, 2000, 3000, 4000, 6000, 8000}));
+}
+
+TEST_F(MainWindowTest, WindowPositionRule) {
+    Start();
+    struct Case {
+        int x, y;
+        platform::Point expected;
+    };
+    for (Case c : {Case{0, -40, {250, 200}}, Case{300, 150, {300, 150}}, Case{-5, 7, {250, 7}}}) {
+        CloseMainWindow();
+        ASSERT_TRUE(BuildMainWindow(c.x, c.y, "t"));
+        EXPECT_EQ(platform::WindowPosition(MainWindow()), c.expected) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(MainWindowTest, SampleFontsFollowTheBookSettings) {
+    EXPECT_EQ(ToFontSampleBox("23").x, 10);
+    EXPECT_EQ(ToFontSampleBox("23").w, 400);
+    EXPECT_EQ(ToFontSampleBox("22").x, 230);
+    EXPECT_EQ(ToFontSampleBox("").w, 280);
+    EXPECT_EQ(ToFontSampleBox("$17").w, 400);  // the text-to-number rule
+
+    struct Style {
+        const char* word;
+        int flags;
+    };
+    for (Style s : {Style{"Bold & Italic", 768}, Style{"Italic", 512}, Style{"Bold", 256}, Style{"Underlined", 0},
+                    Style{"bold", 0}, Style{"None", 0}, Style{"Regular", 0}, Style{"", 0}}) {
+        EXPECT_EQ(StyleFlags(s.word), s.flags) << s.word;
+    }
+
+    Start();
+    CloseMainWindow();
+    Book().AddressFont = "Times New Roman";
+    Book().AddressSize = "23";
+    Book().AddressStyle = "Bold & Italic";
+    Book().ReturnStyle = "Underlined";
+    ASSERT_TRUE(BuildMainWindow(10, 10, "t"));
+    EXPECT_EQ(Widget(ToFontSample)->geometry(), QRect(10, 198, 400, 40));
+    EXPECT_TRUE(Widget(ToFontSample)->font().bold() && Widget(ToFontSample)->font().italic());
+    EXPECT_EQ(Widget(ToFontSample)->font().pointSize(), 23);
+    EXPECT_FALSE(Widget(SenderFontSample)->font().bold() || Widget(SenderFontSample)->font().italic());
+}
+
+TEST_F(MainWindowTest, PrinterListRules) {
+    Start();
+    struct Case {
+        const char* what;
+        std::vector<std::string> printers;
+        std::string defaultPrinter;
+        bool listed;
+        std::string shown;
+        std::string defaultAfter;
+    };
+    const Case cases[] = {
+        {"match", {"A", "B", "C"}, "B", true, "B", "B"},
+        {"no match: the first", {"A", "B"}, "Z", true, "A", "Z"},
+        {"letter case differs: the first", {"Laser", "laser2", "LASER"}, "laser", true, "Laser", "laser"},
+        {"a later equal name wins", {"A", "B", "B"}, "B", true, "B", "B"},
+        {"one printer becomes the default", {"Only"}, "Other", true, "Only", "Only"},
+        {"none: no list", {}, "X", false, "", "X"},
+    };
+    for (const Case& c : cases) {
+        CloseMainWindow();
+        printers = c.printers;
+        Book().DefaultPrinter = c.defaultPrinter;
+        ASSERT_TRUE(BuildMainWindow(10, 10, "t"));
+        EXPECT_EQ(platform::HasControl(MainWindow(), PrinterList), c.listed) << c.what;
+        EXPECT_EQ(Text(PrinterList), c.shown) << c.what;
+        EXPECT_EQ(Book().DefaultPrinter, c.defaultAfter) << c.what;
+        if (c.what == std::string("a later equal name wins")) {
+            EXPECT_EQ(qobject_cast<QComboBox*>(Widget(PrinterList))->currentIndex(), 2);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qm

@@ -102,6 +102,7 @@ private:
 
 struct Window {
     QPointer<TopLevel> top;
+    int owner = 0;
     QMenuBar* menuBar = nullptr;
     QWidget* area = nullptr;  // everything below the menu bar
     QToolBar* toolbar = nullptr;
@@ -198,6 +199,7 @@ int OpenWindow(int x, int y, int clientWidth, int clientHeight, const std::strin
     top->move(x, y);
     Window& w = g_windows[number];
     w.top = top;
+    w.owner = ownerWindow ? owner : 0;
     w.area = new QWidget(top);
     w.area->setGeometry(0, 0, clientWidth, clientHeight);
     top->show();
@@ -210,8 +212,15 @@ int OpenWindow(int x, int y, int clientWidth, int clientHeight, const std::strin
 void CloseWindow(int window) {
     auto it = g_windows.find(window);
     if (it == g_windows.end()) return;
+    const int owner = it->second.owner;
     delete it->second.top.data();
     g_windows.erase(it);
+    // As on the desktop, the owner becomes the active window again.
+    if (Window* o = owner ? Find(owner) : nullptr) {
+        o->top->raise();
+        o->top->activateWindow();
+        QApplication::processEvents();
+    }
     // Events already queued for the closed window go with it.
     std::erase_if(g_events, [window](const Event& e) { return e.window == window; });
 }

@@ -116,12 +116,15 @@ TEST_F(MainWindowTest, FirstStartWritesTheSettingsAndFocusesTheSenderName) {
     EXPECT_EQ(test::ReadBytes(DataFolder() + "qm.inf"),
               "; Quillmark Initalization Information\r\n; \r\n[Application]\r\nVersion = 2.80\r\n"
               "CurrentAddressbook = Addresses\r\nCurrentAddressbookDirectory = " + DataFolder() + "\r\n");
-    std::string book = test::ReadBytes(DataFolder() + "Addresses.inf");
-    EXPECT_EQ(book.substr(0, book.find("[Sender Address]")),
+    EXPECT_EQ(test::ReadBytes(DataFolder() + "Addresses.inf"),
               "; Quillmark Initalization Information\r\n; \r\n[Application]\r\nVersion = 2.57\r\n"
               "Addressbook = Addresses.adb\r\nAddressbookDirectory = " + DataFolder() + "\r\n; \r\n"
-              "; Sender Address associated with this addressbook\r\n");
-    EXPECT_NE(book.find("[Windows Defaults]\r\nWindowX = 0\r\nWindowY = 0\r\n"), std::string::npos);
+              "; Sender Address associated with this addressbook\r\n[Sender Address]\r\nName = \r\n"
+              "Street = \r\nCSZ = \r\nReturn Font = \r\nReturn Size = \r\nReturn Style = \r\n"
+              "Logo Filename = \r\n; \r\n; Printer setup\r\n[Printer Defaults]\r\nDefault Printer = \r\n"
+              "Sender Horizontal = 0\r\nSender Vertical = 0\r\nAddressee Horizontal = 0\r\n"
+              "Addressee Vertical = 0\r\nAddress Font = \r\nAddress Size = \r\nAddress Style = \r\n; \r\n"
+              "; Last position of window\r\n[Windows Defaults]\r\nWindowX = 0\r\nWindowY = 0\r\n");
     EXPECT_EQ(platform::FocusedControl(MainWindow()), SenderNameField);
     EXPECT_EQ(Text(HintLine), "Enter YOUR name or Company name");
 
@@ -223,6 +226,19 @@ TEST_F(MainWindowTest, MenusToolbarAndShortcutsSendTheirNumbers) {
         QTest::keyClick(QApplication::focusWidget(), key);
     }
     EXPECT_EQ(CommandNumbers(TakeEvents()), (std::vector<int>{100, 1000, 2000, 3000, 4000, 6000, 8000}));
+}
+
+TEST_F(MainWindowTest, AnOwnedWindowMakesTheMainWindowInert) {
+    Start();
+    TakeEvents();
+    const int owned = platform::OpenWindow(300, 300, 200, 100, "Owned", false, MainWindow());
+    ASSERT_GT(owned, 0);
+    QTest::keyClick(platform::TopWidget(MainWindow())->windowHandle(), Qt::Key_F2);
+    QTest::keyClick(platform::TopWidget(MainWindow())->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(CommandNumbers(TakeEvents()).empty());
+    platform::CloseWindow(owned);
+    QTest::keyClick(platform::TopWidget(MainWindow())->windowHandle(), Qt::Key_F2);
+    EXPECT_EQ(CommandNumbers(TakeEvents()), std::vector<int>{KeyF2});
 }
 
 TEST_F(MainWindowTest, WindowPositionRule) {

@@ -39,8 +39,8 @@ int g_argc = 1;
 char g_argv0[] = "quillmark";
 char* g_argv[] = {g_argv0, nullptr};
 
-void Post(EventKind kind, int window, int number, EventType type = EventType::None) {
-    g_events.push_back({kind, window, number, type});
+void Post(EventKind kind, int window, int number, EventType type = EventType::None, bool byProgram = false) {
+    g_events.push_back({kind, window, number, type, byProgram});
 }
 
 // The top-level widget: a close request becomes an event; the program
@@ -70,9 +70,11 @@ protected:
         switch (event->type()) {
             case QEvent::FocusIn:
             case QEvent::FocusOut:
-                if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                if (const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                    reason != Qt::PopupFocusReason) {
                     Post(EventKind::Control, window_, id_,
-                         event->type() == QEvent::FocusIn ? EventType::GotFocus : EventType::LostFocus);
+                         event->type() == QEvent::FocusIn ? EventType::GotFocus : EventType::LostFocus,
+                         reason == Qt::OtherFocusReason);
                 }
                 break;
             case QEvent::MouseButtonDblClick: Post(EventKind::Control, window_, id_, EventType::DoubleClick); break;
@@ -372,6 +374,17 @@ void AddDropDown(int window, int id, Rect box, const std::vector<std::string>& i
     for (const std::string& item : items) combo->addItem(ToQt(item));
     combo->setCurrentIndex(items.empty() ? -1 : selected);
     Place(window, id, combo, box);
+}
+
+void SelectDropDownEntry(int window, int id, const std::string& name) {
+    auto* combo = Control<QComboBox>(window, id);
+    if (!combo) return;
+    if (name.empty()) {
+        combo->setCurrentIndex(-1);
+        return;
+    }
+    const int found = combo->findText(ToQt(name), Qt::MatchFixedString);  // fixed string: case-insensitive
+    if (found >= 0) combo->setCurrentIndex(found);
 }
 
 bool HasControl(int window, int id) { return Control(window, id) != nullptr; }

@@ -40,6 +40,7 @@ struct Event {
     int window = 0;
     int number = 0;
     EventType type = EventType::None;
+    bool byProgram = false;  // a focus change the program made itself
 };
 
 enum class Align { Left, Right };
@@ -88,6 +89,10 @@ void AddLabel(int window, int id, Rect box, const std::string& text, Align align
 void AddButton(int window, int id, Rect box, const std::string& text);
 void AddPictureBox(int window, int id, Rect box);
 void AddDropDown(int window, int id, Rect box, const std::vector<std::string>& items, int selected);
+
+// Selects the drop-down entry equal to `name` without regard to letter case;
+// a name matching none leaves the selection, an empty name clears it.
+void SelectDropDownEntry(int window, int id, const std::string& name);
 
 bool HasControl(int window, int id);
 // A text field's or label's text, or the drop-down's shown entry.

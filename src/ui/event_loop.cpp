@@ -9,6 +9,8 @@
 #include "core/book_settings.h"
 #include "platform/clock.h"
 #include "print/logo.h"
+#include "print/preview.h"
+#include "print/print_command.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
 #include "zip/zip_table.h"
@@ -23,6 +25,10 @@ using platform::EventType;
 
 int g_hintId = 0;
 int64_t g_hintShownAt = 0;
+// A hint that stays through the focus change the program itself makes (the
+// form emptied after printing), until the user moves or the time-out.
+bool g_lastingHint = false;
+constexpr int kSavedToHint = 14;
 
 struct FieldHint {
     int field;
@@ -71,7 +77,9 @@ public:
     void SetChecked(bool checked) override { platform::SetMenuChecked(MainWindow(), MenuDisableZipLookup, checked); }
 };
 
-void ShowFieldHint(int control) {
+void ShowFieldHint(int control, bool byProgram) {
+    if (byProgram && g_lastingHint) return;
+    g_lastingHint = false;
     for (size_t i = 0; i < kHints.size(); ++i) {
         const int id = static_cast<int>(i) + 1;
         if (kHints[i].field == control && g_hintId != id) {
@@ -105,6 +113,40 @@ void Paste() {
     if (field >= 0) platform::SetControlText(MainWindow(), field, platform::ClipboardText());
 }
 
+EnvelopeFieldTexts EnvelopeFields() {
+    EnvelopeFieldTexts t;
+    t.SenderName = Text(SenderNameField);
+    t.SenderStreet = Text(SenderStreetField);
+    t.SenderCSZ = Text(SenderCityStateZipField);
+    t.Name = Text(AddresseeNameField);
+    t.Street = Text(AddresseeStreetField);
+    t.Suite = Text(AddresseeSuiteField);
+    t.City = Text(AddresseeCityField);
+    t.State = Text(AddresseeStateField);
+    t.Zip = Text(AddresseeZipField);
+    t.SenderVertical = Text(SenderVerticalField);
+    t.SenderHorizontal = Text(SenderHorizontalField);
+    t.AddresseeVertical = Text(AddresseeVerticalField);
+    t.AddresseeHorizontal = Text(AddresseeHorizontalField);
+    return t;
+}
+
+class MainPrintWindow final : public PrintWindow {
+public:
+    EnvelopeFieldTexts Fields() const override { return EnvelopeFields(); }
+    std::string PrinterShown() const override { return Text(PrinterList); }
+    std::string CopiesText() const override { return Text(CopiesField); }
+    void ClearHint() override { qm::ClearHint(); }
+    void SaveSettings() override { SaveSettingsFromWindow(); }
+    void AfterLastCopy() override {}  // the print save step comes with the record commands
+    void ShowSavedTo(const std::string& pdfFile) override {
+        platform::SetControlText(MainWindow(), HintLine, "Saved to " + pdfFile);
+        g_hintId = kSavedToHint;
+        g_hintShownAt = platform::MillisecondClock();
+        g_lastingHint = true;
+    }
+};
+
 void Quit() {
     SaveSettingsFromWindow();  // the printer shown becomes the book's default printer
     App().QuitRequested = true;
@@ -117,10 +159,12 @@ int CurrentHintId() { return g_hintId; }
 void ClearHint() {
     platform::SetControlText(MainWindow(), HintLine, "");
     g_hintId = 0;
+    g_lastingHint = false;
 }
 
 void StartHintTimer() {
     g_hintId = 0;
+    g_lastingHint = false;
     g_hintShownAt = platform::MillisecondClock();
 }
 
@@ -139,12 +183,9 @@ void DispatchEvent(const Event& e) {
         SaveSettingsFromWindow();
     }
     // 3: field hints.
-    if (e.kind == EventKind::Control && e.type == EventType::GotFocus) ShowFieldHint(e.number);
+    if (e.kind == EventKind::Control && e.type == EventType::GotFocus) ShowFieldHint(e.number, e.byProgram);
     // 4: the hint time-out.
-    if (platform::MillisecondClock() - g_hintShownAt > 10000) {
-        platform::SetControlText(main, HintLine, "");
-        g_hintId = 0;
-    }
+    if (platform::MillisecondClock() - g_hintShownAt > 10000) ClearHint();
     // 5, 6: the sender and addressee font choice (not built yet).
     // 7: the ZIP lookup switch.
     if (Command(e, MenuDisableZipLookup)) {
@@ -159,8 +200,11 @@ void DispatchEvent(const Event& e) {
     // 9: save the addressee record (the record command is not built yet).
     if (Clicked(e, SaveButton) || Command(e, KeyF4) || Command(e, MenuSave)) ClearHint();
     // 10: clear the form (not built yet).
-    // 11: print (the print command is not built yet).
-    if (Clicked(e, PrintButton) || Command(e, KeyF6) || Command(e, MenuPrint)) ClearHint();
+    // 11: print.
+    if (Clicked(e, PrintButton) || Command(e, KeyF6) || Command(e, MenuPrint)) {
+        MainPrintWindow window;
+        PrintCommand(window);
+    }
     // 12: the search window (not built yet).
     // 13: a new logo.
     if (Is(e, LogoBox, EventType::DoubleClick)) {
@@ -169,7 +213,9 @@ void DispatchEvent(const Event& e) {
     }
     // 14: delete the current record (not built yet).
     if (Clicked(e, DeleteButton) || Command(e, KeyF8)) ClearHint();
-    // 15, 16: load and new address book; 17: print preview (not built yet).
+    // 15, 16: load and new address book (not built yet).
+    // 17: the print preview.
+    if (Command(e, MenuPrintPreview)) OpenPrintPreview(main, EnvelopeFields());
     // 18-20: Cut, Copy, Paste.
     if (Command(e, MenuCut)) Cut();
     if (Command(e, MenuCopy)) Copy();

@@ -7,6 +7,7 @@
 #include "core/settings_file.h"
 #include "core/startup.h"
 #include "platform/dialogs.h"
+#include "platform/print_pack.h"
 #include "platform/window.h"
 #include "print/logo.h"
 #include "ui/controls.h"
@@ -48,6 +49,7 @@ int RunProgram() {
     if (!StartProgram()) return 1;
     RunEventLoop();
     StopProgram();
+    platform::Printing().Cleanup();
     platform::InstallDialogs(nullptr);
     platform::StopWindowing();
     return 0;

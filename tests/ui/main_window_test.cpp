@@ -317,3 +317,20 @@ TEST_F(MainWindowTest, PrinterListRules) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(MainWindowTest, PrinterListSelectsByNameWithoutRegardToCase) {
+    printers = {"Office Laser", "Label Writer", "Save as PDF"};
+    Start();
+    platform::SelectDropDownEntry(MainWindow(), PrinterList, "LABEL writer");
+    EXPECT_EQ(Text(PrinterList), "Label Writer");
+    platform::SelectDropDownEntry(MainWindow(), PrinterList, "No Such Printer");
+    EXPECT_EQ(Text(PrinterList), "Label Writer");  // unchanged
+    platform::SelectDropDownEntry(MainWindow(), PrinterList, "");
+    EXPECT_EQ(Text(PrinterList), "");  // cleared
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,6 +1,10 @@
 // The windowing layer on Qt Widgets.
 #include <QAction>
+#include <QAbstractTableModel>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -19,6 +23,7 @@
 #include <QToolBar>
 #include <QValidator>
 #include <cstdlib>
+#include <unistd.h>
 #include <deque>
 #include <map>
 #include <memory>
@@ -100,6 +105,38 @@ public:
 
 private:
     QString refused_;
+};
+
+// The rows of a list view, converted to Qt text only when shown.
+class ListModel final : public QAbstractTableModel {
+public:
+    ListModel(std::vector<ListColumn> columns, QObject* parent)
+        : QAbstractTableModel(parent), columns_(std::move(columns)) {}
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        const ListRow& row = rows_[static_cast<size_t>(index.row())];
+        const auto column = static_cast<size_t>(index.column());
+        return column < row.size() ? ToQt(row[column]) : QString();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+        return ToQt(columns_[static_cast<size_t>(section)].title);
+    }
+    void SetRows(std::vector<ListRow> rows) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+
+private:
+    std::vector<ListColumn> columns_;
+    std::vector<ListRow> rows_;
 };
 
 struct Window {
@@ -239,6 +276,13 @@ Point WindowPosition(int window) {
     if (!w) return {};
     QPoint p = w->top->pos();
     return {p.x(), p.y()};
+}
+
+Point WindowOuterSize(int window) {
+    Window* w = Find(window);
+    if (!w) return {};
+    QRect frame = w->top->frameGeometry();
+    return {frame.width(), frame.height()};
 }
 
 Rect ClientArea(int window) {
@@ -387,6 +431,43 @@ void SelectDropDownEntry(int window, int id, const std::string& name) {
     if (found >= 0) combo->setCurrentIndex(found);
 }
 
+void AddListView(int window, int id, Rect box, const std::vector<ListColumn>& columns) {
+    Window* w = Find(window);
+    if (!w) return;
+    auto* view = new QTreeView(w->area);
+    auto* model = new ListModel(columns, view);
+    view->setModel(model);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    for (size_t i = 0; i < columns.size(); ++i) view->setColumnWidth(static_cast<int>(i), columns[i].width);
+    QObject::connect(view, &QTreeView::doubleClicked,
+                     [window, id] { Post(EventKind::Control, window, id, EventType::DoubleClick); });
+    Place(window, id, view, box);
+}
+
+void SetListRows(int window, int id, std::vector<ListRow> rows) {
+    if (auto* view = Control<QTreeView>(window, id)) static_cast<ListModel*>(view->model())->SetRows(std::move(rows));
+}
+
+int ListRowCount(int window, int id) {
+    auto* view = Control<QTreeView>(window, id);
+    return view ? view->model()->rowCount() : 0;
+}
+
+int SelectedListRow(int window, int id) {
+    auto* view = Control<QTreeView>(window, id);
+    if (!view) return -1;
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
 bool HasControl(int window, int id) { return Control(window, id) != nullptr; }
 
 std::string ControlText(int window, int id) {
@@ -481,6 +562,16 @@ Event WaitEvent() {
     Event event = g_events.empty() ? Event{} : g_events.front();
     if (!g_events.empty()) g_events.pop_front();
     return event;
+}
+
+void Pause(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        const int left = static_cast<int>(milliseconds - timer.elapsed());
+        if (g_app) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, std::max(1, left));
+        if (timer.elapsed() < milliseconds) ::usleep(static_cast<useconds_t>(std::min(left, 10)) * 1000);
+    }
 }
 
 std::string ClipboardText() {

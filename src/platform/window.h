@@ -74,6 +74,7 @@ void CloseWindow(int window);
 bool WindowExists(int window);
 std::string WindowTitle(int window);
 Point WindowPosition(int window);  // outer top-left corner on the screen
+Point WindowOuterSize(int window);  // width and height with the frame
 Rect ClientArea(int window);       // the area below the menu bar, in client coordinates
 
 void AddMenu(int window, const std::string& title, const std::vector<MenuEntry>& entries);
@@ -93,6 +94,18 @@ void AddDropDown(int window, int id, Rect box, const std::vector<std::string>& i
 // Selects the drop-down entry equal to `name` without regard to letter case;
 // a name matching none leaves the selection, an empty name clears it.
 void SelectDropDownEntry(int window, int id, const std::string& name);
+
+// A list in report view: column headers, one whole row selected at a time,
+// a double-click reported as an event of the list.
+struct ListColumn {
+    std::string title;
+    int width = 0;
+};
+using ListRow = std::vector<std::string>;
+void AddListView(int window, int id, Rect box, const std::vector<ListColumn>& columns);
+void SetListRows(int window, int id, std::vector<ListRow> rows);
+int ListRowCount(int window, int id);
+int SelectedListRow(int window, int id);  // -1 when no row is selected
 
 bool HasControl(int window, int id);
 // A text field's or label's text, or the drop-down's shown entry.
@@ -117,6 +130,9 @@ Event WaitEvent();
 // The next event if one is ready after handling what the window system has
 // pending; false when there is none.
 bool PollEvent(Event& event);
+
+// Waits, keeping the windows drawn; user input meanwhile is not taken.
+void Pause(int milliseconds);
 
 std::string ClipboardText();  // empty when the clipboard holds no text
 void SetClipboardText(const std::string& text);

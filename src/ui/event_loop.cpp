@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "addressbook/record_commands.h"
 #include "addressbook/record_store.h"
+#include "addressbook/search_window.h"
 #include "core/app_state.h"
 #include "core/book_settings.h"
 #include "platform/clock.h"
@@ -131,6 +133,29 @@ EnvelopeFieldTexts EnvelopeFields() {
     return t;
 }
 
+class MainAddresseeForm final : public AddresseeFormAccess {
+public:
+    AddresseeForm Read() const override { return ReadAddresseeForm(); }
+    void Empty() override {
+        for (int field : {AddresseeNameField, AddresseeStreetField, AddresseeSuiteField, AddresseeCityField,
+                          AddresseeStateField, AddresseeZipField}) {
+            platform::SetControlText(MainWindow(), field, "");
+        }
+        platform::FocusControl(MainWindow(), AddresseeNameField);
+    }
+    void Fill(const AddresseeForm& f) override {
+        const int w = MainWindow();
+        platform::SetControlText(w, AddresseeNameField, f.Name);
+        platform::SetControlText(w, AddresseeStreetField, f.Street);
+        platform::SetControlText(w, AddresseeSuiteField, f.Suite);
+        platform::SetControlText(w, AddresseeCityField, f.City);
+        platform::SetControlText(w, AddresseeStateField, f.State);
+        platform::SetControlText(w, AddresseeZipField, f.Zip);
+    }
+    void ClearHint() override { qm::ClearHint(); }
+    void ShowHint(const std::string& text) override { platform::SetControlText(MainWindow(), HintLine, text); }
+};
+
 class MainPrintWindow final : public PrintWindow {
 public:
     EnvelopeFieldTexts Fields() const override { return EnvelopeFields(); }
@@ -138,7 +163,10 @@ public:
     std::string CopiesText() const override { return Text(CopiesField); }
     void ClearHint() override { qm::ClearHint(); }
     void SaveSettings() override { SaveSettingsFromWindow(); }
-    void AfterLastCopy() override {}  // the print save step comes with the record commands
+    void AfterLastCopy() override {
+        MainAddresseeForm form;
+        PrintSaveStep(form);
+    }
     void ShowSavedTo(const std::string& pdfFile) override {
         platform::SetControlText(MainWindow(), HintLine, "Saved to " + pdfFile);
         g_hintId = kSavedToHint;
@@ -197,22 +225,25 @@ void DispatchEvent(const Event& e) {
         WindowAutofillFields fields;
         AutofillCityState(fields);
     }
-    // 9: save the addressee record (the record command is not built yet).
-    if (Clicked(e, SaveButton) || Command(e, KeyF4) || Command(e, MenuSave)) ClearHint();
-    // 10: clear the form (not built yet).
+    MainAddresseeForm form;
+    // 9: save the addressee record.
+    if (Clicked(e, SaveButton) || Command(e, KeyF4) || Command(e, MenuSave)) SaveRecord(form);
+    // 10: clear the form.
+    if (Clicked(e, ClearButton)) ClearRecord(form);
     // 11: print.
     if (Clicked(e, PrintButton) || Command(e, KeyF6) || Command(e, MenuPrint)) {
         MainPrintWindow window;
         PrintCommand(window);
     }
-    // 12: the search window (not built yet).
+    // 12: the search window.
+    if (Clicked(e, SearchButton) || Command(e, KeyF3)) OpenSearchWindow(main, form);
     // 13: a new logo.
     if (Is(e, LogoBox, EventType::DoubleClick)) {
         ChangeLogo(main);
         SaveSettingsFromWindow();
     }
-    // 14: delete the current record (not built yet).
-    if (Clicked(e, DeleteButton) || Command(e, KeyF8)) ClearHint();
+    // 14: delete the current record.
+    if (Clicked(e, DeleteButton) || Command(e, KeyF8)) DeleteRecord(form);
     // 15, 16: load and new address book (not built yet).
     // 17: the print preview.
     if (Command(e, MenuPrintPreview)) OpenPrintPreview(main, EnvelopeFields());

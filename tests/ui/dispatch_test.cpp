@@ -74,7 +74,7 @@ TEST_F(DispatchTest, FieldHintsAndTheirTimeout) {
     EXPECT_EQ(Text(HintLine), "This is the Vertical (up/down) Location of the Sender Address");
     Focus(PrintButton);  // no hint of its own: the last one stays, its time starts again
     EXPECT_EQ(CurrentHintId(), 10);
-    Command(KeyF4);  // Save clears the hint
+    Command(KeyF1);  // About clears the hint
     EXPECT_EQ(Text(HintLine), "");
 }
 

@@ -79,14 +79,15 @@ TEST_F(PdfOutputTest, TheHintTellsWhereTheFileWentAndLaterFilesGetNumbers) {
     FillForm();
     Print();
     const std::string first = Envelopes() + "Quillmark - JOHN SMITH.pdf";
+    // The form was emptied and the focus put into the name field: the hint stays.
+    EXPECT_EQ(Text(AddresseeNameField), "");
+    EXPECT_EQ(platform::FocusedControl(MainWindow()), AddresseeNameField);
     EXPECT_EQ(Text(HintLine), "Saved to " + first);
-    // The program's own focus change keeps it; the user's next move replaces it.
-    platform::FocusControl(MainWindow(), AddresseeNameField);
-    Pump();
-    EXPECT_EQ(Text(HintLine), "Saved to " + first);
+    // The user's next move replaces it.
     Focus(AddresseeStreetField);
     EXPECT_EQ(Text(HintLine), "ATTN: {Name} if Company Name used above otherwise enter #### Street Number");
 
+    FillForm();
     SetText(CopiesField, "2");
     Print();
     EXPECT_TRUE(test::Exists(Envelopes() + "Quillmark - JOHN SMITH (2).pdf"));

@@ -13,6 +13,9 @@ QWidget* TopWidget(int window);
 QWidget* ControlWidget(int window, int id);
 QMenuBar* MenuBarOf(int window);
 QToolBar* ToolbarOf(int window);
+// The number of the window opened last.
+int LastOpenedWindow();
+
 // The menu item with that command number.
 QAction* MenuAction(int window, int number);
 

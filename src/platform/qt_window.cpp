@@ -598,6 +598,8 @@ Picture ResizePicture(const Picture& picture, int width, int height) {
     return out;
 }
 
+int LastOpenedWindow() { return g_nextWindow - 1; }
+
 QWidget* TopWidget(int window) {
     Window* w = Find(window);
     return w ? w->top.data() : nullptr;

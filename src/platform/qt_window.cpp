@@ -244,7 +244,6 @@ int OpenWindow(int x, int y, int clientWidth, int clientHeight, const std::strin
     top->show();
     top->raise();
     top->activateWindow();
-    QApplication::processEvents();
     return number;
 }
 

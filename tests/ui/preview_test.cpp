@@ -2,6 +2,7 @@
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "core/book_settings.h"
 #include "print/preview.h"
@@ -50,7 +51,12 @@ TEST_F(PreviewTest, ShowsTheEnvelopeUntilClosedAndDropsEverythingElse) {
     platform::Rect box;
     std::string title, notice;
     platform::Point position;
-    QTimer::singleShot(50, [&] {
+    std::function<void()> inspect = [&] {
+        // Wait until the preview window shows its picture.
+        if (!platform::WindowExists(PreviewWindow()) || Picture().isNull()) {
+            QTimer::singleShot(10, inspect);
+            return;
+        }
         title = platform::WindowTitle(PreviewWindow());
         position = platform::WindowPosition(PreviewWindow());
         QRect g = platform::ControlWidget(PreviewWindow(), PreviewBox)->geometry();
@@ -60,7 +66,8 @@ TEST_F(PreviewTest, ShowsTheEnvelopeUntilClosedAndDropsEverythingElse) {
         // The main window takes no input meanwhile, and what reaches the queue is dropped.
         QTest::keyClick(platform::TopWidget(MainWindow())->windowHandle(), Qt::Key_F6);
         platform::TopWidget(PreviewWindow())->close();
-    });
+    };
+    QTimer::singleShot(10, inspect);
     DispatchEvent({platform::EventKind::Command, MainWindow(), MenuPrintPreview});
     Pump();
 

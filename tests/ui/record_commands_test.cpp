@@ -53,9 +53,9 @@ protected:
     // Opens the search window with F3 and runs `inside` once it is shown;
     // `inside` must end the window (a pick or Cancel).
     static void WithSearchWindow(const std::function<void()>& inside) {
-        QTimer::singleShot(20, inside);
-        // A window still open long after is a failure, not a hang.
         const int before = platform::LastOpenedWindow();
+        RunWhenSearchWindowIsShown(before, inside);
+        // A window still open long after is a failure, not a hang.
         QTimer::singleShot(5000, [before] {
             const int w = platform::LastOpenedWindow();
             if (w != before && platform::WindowExists(w)) {
@@ -64,6 +64,14 @@ protected:
             }
         });
         Command(KeyF3);
+    }
+    // Runs `inside` once the search window has all its controls.
+    static void RunWhenSearchWindowIsShown(int before, std::function<void()> inside) {
+        QTimer::singleShot(10, [before, inside] {
+            const int w = platform::LastOpenedWindow();
+            if (w == before || !platform::ControlWidget(w, SearchHintLine3)) return RunWhenSearchWindowIsShown(before, inside);
+            inside();
+        });
     }
     static void ClickInSearch(int id) {
         QTest::mouseClick(platform::ControlWidget(SearchWindow(), id), Qt::LeftButton);
@@ -267,7 +275,7 @@ TEST_F(SearchWindowTest, TheWindowItsListAndAPickOfEverySixFields) {
     std::string title, line1, line2, line3;
     platform::Point size;
     bool closeButton = true;
-    QTimer::singleShot(20, [&] {
+    RunWhenSearchWindowIsShown(platform::LastOpenedWindow(), [&] {
         const int w = SearchWindow();
         title = platform::WindowTitle(w);
         size = {platform::ClientArea(w).w, platform::ClientArea(w).h};

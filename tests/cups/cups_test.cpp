@@ -64,7 +64,10 @@ TEST_F(CupsPrintTest, ThreeCopiesAreThreeCompletedJobsWithTheEnvelope) {
             EXPECT_NE(test::FindWord(words, word), nullptr) << word << " in " << pdf;
         }
     }
-    EXPECT_TRUE(Text(HintLine).empty());  // nothing went to the built-in PDF printer
+    EXPECT_EQ(Text(HintLine).rfind("Saved to", 0), std::string::npos);  // nothing went to the PDF printer
+    EXPECT_EQ(Text(AddresseeNameField), "");                            // the addressee was filed
+    EXPECT_NE(test::ReadBytes(DataFolder() + "Addresses.adb").find("John Smith^12 Elm St^^Austin^TX^78701^0^1\r\n"),
+              std::string::npos);
 }
 
 TEST_F(CupsPrintTest, TheOnlyInstalledPrinterIsShownAndBecomesTheDefault) {

@@ -8,14 +8,14 @@
 namespace qm {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 
 TEST(DecodeBmp, ReadsEveryDepthAndRowOrder) {
     const uint32_t R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, W = 0xFFFFFF;
     const std::vector<std::vector<uint32_t>> colors = {{R, G, B}, {W, R, G}};
     struct Case {
         const char* what;
-        BmpSpec spec;
+        BmpLayout layout;
     };
     const std::vector<uint32_t> palette = {R, G, B, W};
     const std::vector<std::vector<uint32_t>> indexes = {{0, 1, 2}, {3, 0, 1}};
@@ -30,13 +30,13 @@ TEST(DecodeBmp, ReadsEveryDepthAndRowOrder) {
         {"32 bits with bit fields", {32, false, true, {}, colors}},
     };
     for (const Case& c : cases) {
-        auto picture = platform::DecodeBmp(test::BmpBytes(c.spec));
+        auto picture = platform::DecodeBmp(test::BmpBytes(c.layout));
         ASSERT_TRUE(picture) << c.what;
         ASSERT_EQ(picture->width, 3) << c.what;
         ASSERT_EQ(picture->height, 2) << c.what;
         for (int y = 0; y < 2; ++y) {
             for (int x = 0; x < 3; ++x) {
-                uint32_t expected = c.spec.bitsPerPixel <= 8 ? c.spec.palette[c.spec.rows[y][x]] : c.spec.rows[y][x];
+                uint32_t expected = c.layout.bitsPerPixel <= 8 ? c.layout.palette[c.layout.rows[y][x]] : c.layout.rows[y][x];
                 EXPECT_EQ(picture->pixels[static_cast<size_t>(y * 3 + x)], 0xFF000000u | expected)
                     << c.what << " at " << x << "," << y;
             }
@@ -45,8 +45,8 @@ TEST(DecodeBmp, ReadsEveryDepthAndRowOrder) {
 }
 
 TEST(DecodeBmp, RefusesDamagedFiles) {
-    BmpSpec spec{24, false, false, {}, {{0x123456, 0x654321}}};
-    const std::string good = test::BmpBytes(spec);
+    BmpLayout layout{24, false, false, {}, {{0x123456, 0x654321}}};
+    const std::string good = test::BmpBytes(layout);
     ASSERT_TRUE(platform::DecodeBmp(good));
     EXPECT_FALSE(platform::DecodeBmp(good.substr(0, good.size() - 1)));  // pixel data cut short
     EXPECT_FALSE(platform::DecodeBmp(good.substr(0, 20)));

@@ -95,14 +95,14 @@ void WriteTiff(const std::string& path, int width, int height, uint32_t rgb) {
     TIFFClose(tif);
 }
 
-std::string BmpBytes(const BmpSpec& spec) {
-    const int height = static_cast<int>(spec.rows.size());
-    const int width = height ? static_cast<int>(spec.rows[0].size()) : 0;
-    const int bpp = spec.bitsPerPixel;
+std::string BmpBytes(const BmpLayout& layout) {
+    const int height = static_cast<int>(layout.rows.size());
+    const int width = height ? static_cast<int>(layout.rows[0].size()) : 0;
+    const int bpp = layout.bitsPerPixel;
     const int stride = (width * bpp + 31) / 32 * 4;
     std::string pixels;
     for (int i = 0; i < height; ++i) {
-        const auto& row = spec.rows[static_cast<size_t>(spec.topDown ? i : height - 1 - i)];
+        const auto& row = layout.rows[static_cast<size_t>(layout.topDown ? i : height - 1 - i)];
         std::string line(static_cast<size_t>(stride), '\0');
         for (int x = 0; x < width; ++x) {
             uint32_t v = row[static_cast<size_t>(x)];
@@ -114,7 +114,7 @@ std::string BmpBytes(const BmpSpec& spec) {
                 line[static_cast<size_t>(x * 3 + 1)] = static_cast<char>((v >> 8) & 0xFF);
                 line[static_cast<size_t>(x * 3 + 2)] = static_cast<char>((v >> 16) & 0xFF);
             } else {
-                uint32_t raw = spec.bitFields ? v << 8 : v;
+                uint32_t raw = layout.bitFields ? v << 8 : v;
                 for (int k = 0; k < 4; ++k) line[static_cast<size_t>(x * 4 + k)] = static_cast<char>((raw >> (8 * k)) & 0xFF);
             }
         }
@@ -123,21 +123,21 @@ std::string BmpBytes(const BmpSpec& spec) {
     std::string header;
     Put32(header, 40);
     Put32(header, static_cast<uint32_t>(width));
-    Put32(header, static_cast<uint32_t>(spec.topDown ? -height : height));
+    Put32(header, static_cast<uint32_t>(layout.topDown ? -height : height));
     Put16(header, 1);
     Put16(header, static_cast<uint32_t>(bpp));
-    Put32(header, spec.bitFields ? 3 : 0);
+    Put32(header, layout.bitFields ? 3 : 0);
     Put32(header, static_cast<uint32_t>(pixels.size()));
     Put32(header, 2835);
     Put32(header, 2835);
-    Put32(header, static_cast<uint32_t>(spec.palette.size()));
+    Put32(header, static_cast<uint32_t>(layout.palette.size()));
     Put32(header, 0);
-    if (spec.bitFields) {
+    if (layout.bitFields) {
         Put32(header, 0xFF000000u);
         Put32(header, 0x00FF0000u);
         Put32(header, 0x0000FF00u);
     }
-    for (uint32_t color : spec.palette) Put32(header, color & 0xFFFFFF);
+    for (uint32_t color : layout.palette) Put32(header, color & 0xFFFFFF);
     std::string file = "BM";
     Put32(file, static_cast<uint32_t>(14 + header.size() + pixels.size()));
     Put32(file, 0);

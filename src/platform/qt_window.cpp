@@ -16,8 +16,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolBar>
@@ -86,6 +88,24 @@ protected:
             default: break;
         }
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int window_, id_;
+};
+
+// A label that reports a click, for text links.
+class LinkLabel final : public QLabel {
+public:
+    LinkLabel(const QString& text, int window, int id, QWidget* parent)
+        : QLabel(text, parent), window_(window), id_(id) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            Post(EventKind::Control, window_, id_, EventType::Click);
+        }
+        QLabel::mouseReleaseEvent(event);
     }
 
 private:
@@ -465,6 +485,38 @@ int SelectedListRow(int window, int id) {
     if (!view) return -1;
     const QModelIndexList rows = view->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void AddProgressBar(int window, int id, Rect box, int maximum) {
+    Window* w = Find(window);
+    if (!w) return;
+    auto* bar = new QProgressBar(w->area);
+    bar->setRange(0, maximum);
+    bar->setValue(0);
+    Place(window, id, bar, box);
+}
+
+void SetProgress(int window, int id, int value) {
+    if (auto* bar = Control<QProgressBar>(window, id)) bar->setValue(value);
+}
+
+int Progress(int window, int id) {
+    auto* bar = Control<QProgressBar>(window, id);
+    return bar ? bar->value() : 0;
+}
+
+void AddTextLink(int window, int id, Rect box, const std::string& text) {
+    Window* w = Find(window);
+    if (!w) return;
+    auto* link = new LinkLabel(ToQt(text), window, id, w->area);
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    link->setPalette(palette);
+    link->setCursor(Qt::PointingHandCursor);
+    Place(window, id, link, box);
 }
 
 bool HasControl(int window, int id) { return Control(window, id) != nullptr; }

@@ -107,6 +107,15 @@ void SetListRows(int window, int id, std::vector<ListRow> rows);
 int ListRowCount(int window, int id);
 int SelectedListRow(int window, int id);  // -1 when no row is selected
 
+// A progress bar from 0 to `maximum`.
+void AddProgressBar(int window, int id, Rect box, int maximum);
+void SetProgress(int window, int id, int value);
+int Progress(int window, int id);
+
+// A text link: underlined, with a hand cursor; a click is reported as an
+// event of the link.
+void AddTextLink(int window, int id, Rect box, const std::string& text);
+
 bool HasControl(int window, int id);
 // A text field's or label's text, or the drop-down's shown entry.
 std::string ControlText(int window, int id);

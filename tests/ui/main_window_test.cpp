@@ -139,6 +139,7 @@ TEST_F(MainWindowTest, FirstStartWritesTheSettingsAndFocusesTheSenderName) {
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
+#include <algorithm>
 
 #include "print/fonts.h"
 #include "zip/zip_table.h"
@@ -330,6 +331,32 @@ TEST_F(MainWindowTest, PrinterListSelectsByNameWithoutRegardToCase) {
     EXPECT_EQ(Text(PrinterList), "Label Writer");  // unchanged
     platform::SelectDropDownEntry(MainWindow(), PrinterList, "");
     EXPECT_EQ(Text(PrinterList), "");  // cleared
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(MainWindowTest, ProgressBarsAndTextLinks) {
+    Start();
+    TakeEvents();
+    const int w = platform::OpenWindow(100, 100, 300, 100, "Controls", true, MainWindow());
+    platform::AddProgressBar(w, 80, {10, 10, 200, 20}, 50);
+    platform::SetProgress(w, 80, 20);
+    EXPECT_EQ(platform::Progress(w, 80), 20);
+    platform::AddTextLink(w, 81, {10, 40, 200, 20}, "quillmark.example");
+    QWidget* link = platform::ControlWidget(w, 81);
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(link->font().underline());
+    QTest::mouseClick(link, Qt::LeftButton);
+    std::vector<platform::Event> events = TakeEvents();
+    const bool clicked = std::any_of(events.begin(), events.end(), [w](const platform::Event& e) {
+        return e.window == w && e.number == 81 && e.type == platform::EventType::Click;
+    });
+    EXPECT_TRUE(clicked);
+    platform::CloseWindow(w);
 }
 
 }  // namespace

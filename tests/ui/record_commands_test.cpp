@@ -182,14 +182,14 @@ TEST_F(RecordCommandsTest, PrintingAPickWithANewEntryFlagLeavesTwoEqualRecords) 
     StartWithBook(kThree);
     test::RecordingPack pack;
     PickRow(0);
-    Focus(AddresseeNameField);
-    QTest::keyClick(Widget(AddresseeNameField), Qt::Key_End);
-    QTest::keyClicks(Widget(AddresseeNameField), "x");  // sets the flag only when the other five are empty: they are not
-    Pump();
-    EXPECT_FALSE(Store().NewEntryFlag);
-    Store().NewEntryFlag = true;  // as after emptying the other five and typing a name
+    // Empty the other five by hand, type a name (which sets the flag), then the address.
+    FillForm({"", "", "", "", "", ""});
+    Type(AddresseeNameField, "Ann Other");
+    ASSERT_TRUE(Store().NewEntryFlag);
+    FillForm({"Ann Other", "7 G St", "", "Gville", "GG", "77777"});
     Command(KeyF6);
-    EXPECT_EQ(BookBytes(), "Alice Adamsx^1 A St^^Aville^AA^11111^0^1\r\nAlice Adamsx^1 A St^^Aville^AA^11111^1^1\r\n"
+    EXPECT_EQ(pack.titles, std::vector<std::string>{"Quillmark - ANN OTHER"});
+    EXPECT_EQ(BookBytes(), "Ann Other^7 G St^^Gville^GG^77777^0^1\r\nAnn Other^7 G St^^Gville^GG^77777^1^1\r\n"
                            "Bob Brown^2 B St^Apt 2^Bville^BB^22222^2^1\r\nCarol Clark^3 C St^^Cville^CC^33333^3^1\r\n");
 }
 
@@ -273,12 +273,13 @@ TEST_F(SearchWindowTest, TheWindowItsListAndAPickOfEverySixFields) {
     std::vector<std::string> headers;
     std::vector<int> widths;
     std::string title, line1, line2, line3;
-    platform::Point size;
+    platform::Point size, position;
     bool closeButton = true;
     RunWhenSearchWindowIsShown(platform::LastOpenedWindow(), [&] {
         const int w = SearchWindow();
         title = platform::WindowTitle(w);
         size = {platform::ClientArea(w).w, platform::ClientArea(w).h};
+        position = platform::WindowPosition(w);
         closeButton = platform::TopWidget(w)->windowFlags().testFlag(Qt::WindowCloseButtonHint);
         rows = platform::ListRowCount(w, SearchList);
         for (int c = 0; c < 5; ++c) {
@@ -297,6 +298,8 @@ TEST_F(SearchWindowTest, TheWindowItsListAndAPickOfEverySixFields) {
     Command(KeyF3);
     EXPECT_EQ(title, "Get Addressee");
     EXPECT_EQ(size, (platform::Point{640, 340}));
+    // Centred over the main window, which stands at (250, 200) after a first start.
+    EXPECT_EQ(position, (platform::Point{260, 185}));
     EXPECT_FALSE(closeButton);
     EXPECT_EQ(rows, 3);  // Zed's list flag is not "1"
     EXPECT_EQ(headers, (std::vector<std::string>{"Name", "Address", "City", "State", "Zip"}));
@@ -311,6 +314,18 @@ TEST_F(SearchWindowTest, TheWindowItsListAndAPickOfEverySixFields) {
     // Zed survives the rewrites.
     Command(KeyF4);
     EXPECT_NE(BookBytes().find("Zed Zane^9 Z St^^Z^ZZ^99999^3^0\r\n"), std::string::npos);
+}
+
+TEST_F(SearchWindowTest, ANegativeCornerIsRaisedToZero) {
+    Start();
+    CloseMainWindow();
+    ASSERT_TRUE(BuildMainWindow(5, 5, "t"));
+    platform::Point position;
+    WithSearchWindow([&] {
+        position = platform::WindowPosition(SearchWindow());
+        ClickInSearch(SearchCancelButton);
+    });
+    EXPECT_EQ(position, (platform::Point{15, 0}));  // y would be 5 - 15
 }
 
 TEST_F(SearchWindowTest, TheNameFieldFiltersTheList) {

@@ -63,8 +63,9 @@ bool SettingsFile::OpenForUpdate(const std::string& path) {
 
 bool SettingsFile::CreateNew(const std::string& path) {
     CloseSettings();
-    if (platform::ProbeFileAccess(path) == platform::FileAccess::ReadOnly) return false;
-    if (!platform::CreateFileIfMissing(path).ok) return false;
+    // The file itself is written at close, whole, so that a failed write
+    // leaves no empty file behind.
+    if (!platform::CanCreateFile(path)) return false;
     path_ = path;
     mode_ = Mode::ReadWrite;
     changed_ = true;  // the file becomes what is written, even if that is nothing

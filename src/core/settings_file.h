@@ -29,9 +29,10 @@ public:
     // written anyway are saved at close into a new file holding just them.
     bool OpenForUpdate(const std::string& path);
 
-    // Closes any open file, then starts the file anew with no entries; the
-    // file becomes exactly what is written before close (zero bytes if
-    // nothing). False when the file cannot be created.
+    // Closes any open file, then starts the file anew with no entries; at
+    // close the file becomes exactly what was written (zero bytes if
+    // nothing). False when the file cannot be created (a missing folder, a
+    // read-only file).
     bool CreateNew(const std::string& path);
 
     // Makes the first group with that name current. When the file has none,

@@ -186,6 +186,13 @@ FileResult CopyFileReplacing(const std::string& from, const std::string& to) {
     return ReplaceFile(to, content);
 }
 
+bool CanCreateFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(FolderOf(path).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    if (::stat(path.c_str(), &info) != 0) return true;
+    return S_ISREG(info.st_mode) && ProbeFileAccess(path) == FileAccess::ReadWrite;
+}
+
 FileResult CreateFileIfMissing(const std::string& path) {
     Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (!fd.valid()) return FileResult::Failure(errno);

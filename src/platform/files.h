@@ -44,6 +44,10 @@ FileResult ReplaceFile(const std::string& path, const std::string& content);
 // Copies `from` over `to` by the same safe replacement.
 FileResult CopyFileReplacing(const std::string& from, const std::string& to);
 
+// Whether a file could be created or replaced at the path: its folder exists,
+// and the path is not a folder or a read-only file. Touches nothing.
+bool CanCreateFile(const std::string& path);
+
 // Creates an empty file when none exists; an existing file is left as it is.
 FileResult CreateFileIfMissing(const std::string& path);
 

@@ -44,6 +44,16 @@ TEST_F(SettingsFileTest, CreateNewOverAnExistingFileWithNothingWrittenLeavesItEm
     EXPECT_EQ(ReadBytes(Path()), "");
 }
 
+TEST_F(SettingsFileTest, CreateNewThatCannotBeWrittenLeavesNothingBehind) {
+    EXPECT_FALSE(file.CreateNew(folder.File("missing-folder/test.inf")));
+    EXPECT_FALSE(test::Exists(folder.File("missing-folder")));
+    ASSERT_TRUE(file.CreateNew(Path()));
+    file.WriteComment("never written");
+    platform::FailNextReplacements(1, ENOSPC);
+    file.CloseSettings();
+    EXPECT_FALSE(test::Exists(Path()));  // no empty file that a later start would trust
+}
+
 TEST_F(SettingsFileTest, ReadRulesAndRewriteInPlace) {
     // Odd spacing, lower-case keys, words after "]", a header without "]",
     // comments, blank lines, a key without "=", and a value holding "=".

@@ -98,11 +98,6 @@ FileResult WriteAll(int fd, const std::string& content) {
 
 std::string ErrorText(int error) { return std::strerror(error); }
 
-bool IsRegularFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 FileAccess ProbeFileAccess(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return FileAccess::None;

@@ -27,9 +27,6 @@ std::string ErrorText(int error);
 enum class FileAccess { ReadWrite, ReadOnly, None };
 FileAccess ProbeFileAccess(const std::string& path);
 
-// True when a regular file (or a link to one) exists at the path.
-bool IsRegularFile(const std::string& path);
-
 // Reads the whole regular file into `content`; anything else (a folder, a
 // pipe) fails without waiting.
 FileResult ReadWholeFile(const std::string& path, std::string& content);

@@ -242,8 +242,6 @@ void StopWindowing() {
     g_app.reset();
 }
 
-bool WindowingStarted() { return g_app != nullptr; }
-
 int OpenWindow(int x, int y, int clientWidth, int clientHeight, const std::string& title, bool closeBox, int owner) {
     if (!g_app) return 0;
     Window* ownerWindow = owner ? Find(owner) : nullptr;

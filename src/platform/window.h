@@ -62,7 +62,6 @@ struct ToolEntry {
 // fields never clip). False when no display can be reached.
 bool StartWindowing();
 void StopWindowing();
-bool WindowingStarted();
 
 // Opens a fixed-size window whose client area, menu bar included, is
 // clientWidth x clientHeight, with its outer top-left corner at (x, y).

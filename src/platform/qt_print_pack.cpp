@@ -14,6 +14,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/print_pack.h"
@@ -90,7 +91,7 @@ public:
 
     BoxF MeasureTextBox(double x, double y, double, double, const std::string& text) override {
         const QStringList lines = ToQt(text).split('\n');
-        QFontMetricsF metrics(font_);
+        QFontMetricsF metrics(Font());
         double width = 0;
         for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
         const double lineHeight = std::ceil(metrics.ascent() + metrics.descent());
@@ -103,9 +104,9 @@ public:
         const QRectF box(Round(ToPixels(x)), Round(ToPixels(y)), Round(ToPixels(w)), Round(ToPixels(h)));
         painter->save();
         painter->setClipRect(box);
-        painter->setFont(font_);
+        painter->setFont(Font());
         painter->setPen(Qt::black);
-        QFontMetricsF metrics(font_);
+        QFontMetricsF metrics(Font());
         const double lineHeight = std::ceil(metrics.ascent() + metrics.descent());
         const QStringList lines = ToQt(text).split('\n');
         for (int i = 0; i < lines.size(); ++i) {
@@ -192,6 +193,7 @@ public:
     void Cleanup() override {
         Release();
         preview_ = QImage();
+        font_.reset();
     }
 
 private:
@@ -215,6 +217,7 @@ private:
         }
     }
 
+    QFont Font() const { return font_ ? *font_ : QFont(); }
     bool Previewing() const { return previewPainter_ != nullptr; }
     QPainter* Painter() { return Previewing() ? previewPainter_.get() : painter_.get(); }
     int DpiX() const { return Previewing() ? previewDpiX_ : printer_ ? printer_->logicalDpiX() : kResolution; }
@@ -232,7 +235,7 @@ private:
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QPainter> previewPainter_;
     QImage preview_;
-    QFont font_;
+    std::optional<QFont> font_;  // released by Cleanup, before the window system ends
     QString pdfFile_;
     std::string lastPdf_;
     bool pdf_ = false;

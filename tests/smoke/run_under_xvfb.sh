@@ -5,8 +5,8 @@
 # presses Escape and expects a clean exit with code 0.
 #   run_under_xvfb.sh PROGRAM DATA_FOLDER
 set -euo pipefail
-program=$1
-data=$2
+program=$(realpath "$1")
+data=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -115,50 +115,18 @@ void Paste() {
     if (field >= 0) platform::SetControlText(MainWindow(), field, platform::ClipboardText());
 }
 
-EnvelopeFieldTexts EnvelopeFields() {
-    EnvelopeFieldTexts t;
-    t.SenderName = Text(SenderNameField);
-    t.SenderStreet = Text(SenderStreetField);
-    t.SenderCSZ = Text(SenderCityStateZipField);
-    t.Name = Text(AddresseeNameField);
-    t.Street = Text(AddresseeStreetField);
-    t.Suite = Text(AddresseeSuiteField);
-    t.City = Text(AddresseeCityField);
-    t.State = Text(AddresseeStateField);
-    t.Zip = Text(AddresseeZipField);
-    t.SenderVertical = Text(SenderVerticalField);
-    t.SenderHorizontal = Text(SenderHorizontalField);
-    t.AddresseeVertical = Text(AddresseeVerticalField);
-    t.AddresseeHorizontal = Text(AddresseeHorizontalField);
-    return t;
-}
-
 class MainAddresseeForm final : public AddresseeFormAccess {
 public:
     AddresseeForm Read() const override { return ReadAddresseeForm(); }
-    void Empty() override {
-        for (int field : {AddresseeNameField, AddresseeStreetField, AddresseeSuiteField, AddresseeCityField,
-                          AddresseeStateField, AddresseeZipField}) {
-            platform::SetControlText(MainWindow(), field, "");
-        }
-        platform::FocusControl(MainWindow(), AddresseeNameField);
-    }
-    void Fill(const AddresseeForm& f) override {
-        const int w = MainWindow();
-        platform::SetControlText(w, AddresseeNameField, f.Name);
-        platform::SetControlText(w, AddresseeStreetField, f.Street);
-        platform::SetControlText(w, AddresseeSuiteField, f.Suite);
-        platform::SetControlText(w, AddresseeCityField, f.City);
-        platform::SetControlText(w, AddresseeStateField, f.State);
-        platform::SetControlText(w, AddresseeZipField, f.Zip);
-    }
+    void Empty() override { EmptyAddresseeForm(); }
+    void Fill(const AddresseeForm& form) override { FillAddresseeForm(form); }
     void ClearHint() override { qm::ClearHint(); }
     void ShowHint(const std::string& text) override { platform::SetControlText(MainWindow(), HintLine, text); }
 };
 
 class MainPrintWindow final : public PrintWindow {
 public:
-    EnvelopeFieldTexts Fields() const override { return EnvelopeFields(); }
+    EnvelopeFieldTexts Fields() const override { return ReadEnvelopeFields(); }
     std::string PrinterShown() const override { return Text(PrinterList); }
     std::string CopiesText() const override { return Text(CopiesField); }
     void ClearHint() override { qm::ClearHint(); }
@@ -246,7 +214,7 @@ void DispatchEvent(const Event& e) {
     if (Clicked(e, DeleteButton) || Command(e, KeyF8)) DeleteRecord(form);
     // 15, 16: load and new address book (not built yet).
     // 17: the print preview.
-    if (Command(e, MenuPrintPreview)) OpenPrintPreview(main, EnvelopeFields());
+    if (Command(e, MenuPrintPreview)) OpenPrintPreview(main, ReadEnvelopeFields());
     // 18-20: Cut, Copy, Paste.
     if (Command(e, MenuCut)) Cut();
     if (Command(e, MenuCopy)) Copy();

@@ -221,6 +221,41 @@ AddresseeForm ReadAddresseeForm() {
             platform::ControlText(w, AddresseeStateField), platform::ControlText(w, AddresseeZipField)};
 }
 
+void FillAddresseeForm(const AddresseeForm& f) {
+    const int w = g_window;
+    platform::SetControlText(w, AddresseeNameField, f.Name);
+    platform::SetControlText(w, AddresseeStreetField, f.Street);
+    platform::SetControlText(w, AddresseeSuiteField, f.Suite);
+    platform::SetControlText(w, AddresseeCityField, f.City);
+    platform::SetControlText(w, AddresseeStateField, f.State);
+    platform::SetControlText(w, AddresseeZipField, f.Zip);
+}
+
+void EmptyAddresseeForm() {
+    FillAddresseeForm({});
+    platform::FocusControl(g_window, AddresseeNameField);
+}
+
+EnvelopeFieldTexts ReadEnvelopeFields() {
+    const int w = g_window;
+    const AddresseeForm a = ReadAddresseeForm();
+    EnvelopeFieldTexts t;
+    t.SenderName = platform::ControlText(w, SenderNameField);
+    t.SenderStreet = platform::ControlText(w, SenderStreetField);
+    t.SenderCSZ = platform::ControlText(w, SenderCityStateZipField);
+    t.Name = a.Name;
+    t.Street = a.Street;
+    t.Suite = a.Suite;
+    t.City = a.City;
+    t.State = a.State;
+    t.Zip = a.Zip;
+    t.SenderVertical = platform::ControlText(w, SenderVerticalField);
+    t.SenderHorizontal = platform::ControlText(w, SenderHorizontalField);
+    t.AddresseeVertical = platform::ControlText(w, AddresseeVerticalField);
+    t.AddresseeHorizontal = platform::ControlText(w, AddresseeHorizontalField);
+    return t;
+}
+
 bool BlueHintsShown() { return g_blueHintsShown; }
 
 void SetBlueHintsShown(bool shown) {

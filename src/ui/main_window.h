@@ -6,6 +6,7 @@
 
 #include "addressbook/record_store.h"
 #include "core/book_settings.h"
+#include "print/envelope.h"
 
 namespace qm {
 
@@ -30,6 +31,13 @@ BookSettingsForm ReadBookSettingsForm();
 
 // The six addressee fields.
 AddresseeForm ReadAddresseeForm();
+// Sets the six addressee fields (no change events).
+void FillAddresseeForm(const AddresseeForm& form);
+// Empties the six addressee fields in order and puts the focus into the name.
+void EmptyAddresseeForm();
+
+// Every field printing and the preview read.
+EnvelopeFieldTexts ReadEnvelopeFields();
 
 // Whether the four blue hint labels are shown.
 bool BlueHintsShown();

@@ -63,10 +63,10 @@ void SortAddressBook() {
     std::vector<AddresseeRecord>& records = store.entries;
     records = ParseBook(content);
 
-    std::vector<std::string> keys(records.size());
-    for (size_t i = 0; i < records.size(); ++i) keys[i] = FileSortKey(records[i].Get(AddresseeRecord::Name));
-    const RecordOrder order = FileOrder(keys);
-    keys = {};
+    std::vector<std::string_view> names;
+    names.reserve(records.size());
+    for (const AddresseeRecord& r : records) names.push_back(r.Get(AddresseeRecord::Name));
+    const RecordOrder order = FileOrder(names);
     std::string text = FormatInOrder(
         records.size(), order, [&records](uint32_t i) -> const AddresseeRecord& { return records[i]; },
         content.size());
@@ -121,10 +121,10 @@ bool WriteAddressBook(const AddresseeForm& form) {
         items.push_back(&r);
         sizeHint += r.TextSize() + 24;
     }
-    std::vector<std::string> keys(items.size());
-    for (size_t i = 0; i < items.size(); ++i) keys[i] = FileSortKey(items[i]->Get(AddresseeRecord::Name));
-    const RecordOrder order = FileOrder(keys);
-    keys = {};
+    std::vector<std::string_view> names;
+    names.reserve(items.size());
+    for (const AddresseeRecord* r : items) names.push_back(r->Get(AddresseeRecord::Name));
+    const RecordOrder order = FileOrder(names);
     const std::string text = FormatInOrder(
         items.size(), order, [&items](uint32_t i) -> const AddresseeRecord& { return *items[i]; }, sizeHint);
 

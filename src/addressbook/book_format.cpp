@@ -81,16 +81,7 @@ std::string FormatBook(const std::vector<AddresseeRecord>& records) {
     return out;
 }
 
-int64_t RecordNumberValue(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    uint64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (negative) value = 0 - value;
-    return static_cast<int64_t>(value);
-}
+int64_t RecordNumberValue(std::string_view text) { return LeadingDecimal(text); }
 
 std::string BackupFileName(const std::string& bookFile) {
     return bookFile.substr(0, bookFile.find(".adb")) + ".bak";

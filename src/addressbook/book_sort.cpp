@@ -36,7 +36,9 @@ void SortRuns(RecordOrder& order, const std::vector<std::string>& keys, bool bla
 
 std::string FileSortKey(std::string_view name) { return UpperCase(TrimSpaces(WrittenField(name))); }
 
-RecordOrder FileOrder(const std::vector<std::string>& keys) {
+RecordOrder FileOrder(const std::vector<std::string_view>& names) {
+    std::vector<std::string> keys(names.size());
+    for (size_t i = 0; i < names.size(); ++i) keys[i] = FileSortKey(names[i]);
     RecordOrder order = Identity(keys.size());
     SortRuns(order, keys, true);
     return order;
@@ -83,9 +85,10 @@ void ApplyOrder(std::vector<AddresseeRecord>& records, const RecordOrder& order)
 }
 
 void SortForFile(std::vector<AddresseeRecord>& records) {
-    std::vector<std::string> keys(records.size());
-    for (size_t i = 0; i < records.size(); ++i) keys[i] = FileSortKey(records[i].Get(AddresseeRecord::Name));
-    ApplyOrder(records, FileOrder(keys));
+    std::vector<std::string_view> names;
+    names.reserve(records.size());
+    for (const AddresseeRecord& r : records) names.push_back(r.Get(AddresseeRecord::Name));
+    ApplyOrder(records, FileOrder(names));
 }
 
 void SortByTrimmedName(std::vector<AddresseeRecord>& records) { ApplyOrder(records, TrimmedNameOrder(records)); }

@@ -18,9 +18,10 @@ using RecordOrder = std::vector<uint32_t>;
 // spaces, upper-cased. An empty key marks a blank record.
 std::string FileSortKey(std::string_view name);
 
-// The file's order: blank records never move; each run of other records
-// between them is sorted by key, compared as unsigned bytes.
-RecordOrder FileOrder(const std::vector<std::string>& keys);
+// The file's order of records with these names: blank records never move;
+// each run of other records between them is sorted by key, compared as
+// unsigned bytes.
+RecordOrder FileOrder(const std::vector<std::string_view>& names);
 
 // The order kept in memory after a save: all records by the name without
 // surrounding spaces, not upper-cased; empty names first.

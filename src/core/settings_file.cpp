@@ -182,14 +182,10 @@ std::string SettingsFile::ReadText(const std::string& key, const std::string& fa
 }
 
 int32_t SettingsFile::ReadInteger(const std::string& key, int32_t fallback) const {
-    if (mode_ == Mode::Closed || pendingGroup_ || !FindKey(key)) return fallback;
-    std::string text = ReadText(key, {});
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    uint64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (negative) value = 0 - value;
+    if (mode_ == Mode::Closed || pendingGroup_) return fallback;
+    auto found = FindKey(key);
+    if (!found) return fallback;
+    const uint64_t value = static_cast<uint64_t>(LeadingDecimal(TrimSpacesAndTabs(entries_[*found].value)));
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 

@@ -81,6 +81,17 @@ int32_t TextToInt32(std::string_view text) {
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(TextToNumber(text))));
 }
 
+int64_t LeadingDecimal(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    uint64_t value = 0;  // unsigned so that overflow wraps instead of being undefined
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + static_cast<uint64_t>(text[i] - '0');
+    if (negative) value = 0 - value;
+    return static_cast<int64_t>(value);
+}
+
 std::string NumberToText(int64_t value) { return std::to_string(value); }
 
 std::string TrimSpaces(std::string_view text) {

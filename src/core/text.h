@@ -21,6 +21,11 @@ int64_t TextToNumber(std::string_view text);
 // The same number narrowed to 32 bits, as it is stored in 32-bit fields.
 int32_t TextToInt32(std::string_view text);
 
+// The leading decimal integer: spaces skipped, an optional sign, then decimal
+// digits up to the first other character; no digits gives 0. 64 bits wide;
+// arithmetic wraps. (Settings values and record numbers are read so.)
+int64_t LeadingDecimal(std::string_view text);
+
 // Signed decimal with no leading zeros, spaces or separators.
 std::string NumberToText(int64_t value);
 
